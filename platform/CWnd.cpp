@@ -12,6 +12,8 @@ using platform::Window;
 
 CWnd::~CWnd()
 {
+    if (CWinApp* app = AfxGetApp(); app && app->m_pMainWnd == this)
+        app->m_pMainWnd = nullptr;
     if (!m_hWnd)
         return;
     Window& window = *m_hWnd;

@@ -313,11 +313,12 @@ void CollectIfIdle()
 
 void DestroyWindow(Window& window)
 {
-    if (window.m_destroyed)
+    if (window.m_destroying)
         return;
-    window.m_destroyed = true;
+    window.m_destroying = true;
 
-    // Owned windows go first, as on the desktop.
+    // Owned windows go first, as on the desktop; meanwhile this one still
+    // takes the messages they send it as they go.
     const std::vector<Window*> owned = window.m_owned;
     for (Window* w : owned)
         DestroyWindow(*w);

@@ -150,6 +150,7 @@ private:
     DialogRun m_run;
     Window* m_focusedChild = nullptr;
     void* m_peer = nullptr;
+    bool m_destroying = false;
     bool m_destroyed = false;
 };
 

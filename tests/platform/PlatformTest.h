@@ -48,12 +48,20 @@ private:
     void OnApplyShadowed() { log.push_back("second apply entry"); }
     void OnViewOne() { log.push_back("view one"); }
     void OnQuit() { log.push_back("quit"); }
+    LRESULT OnToolGone(WPARAM, LPARAM)
+    {
+        log.push_back("tool gone");
+        return 0;
+    }
     void OnSysCommand(UINT id, LPARAM)
     {
         log.push_back("syscommand " + std::to_string(id));
         Default();
     }
 };
+
+// Sent by a tool window to its owner as it goes.
+constexpr UINT WM_TOOL_GONE = WM_APP + 5;
 
 class TestApp : public CWinApp {
 public:

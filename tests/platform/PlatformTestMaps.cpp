@@ -11,6 +11,7 @@ const MessageMap* SampleDlg::GetThisMessageMap()
         ClickedEntry<&SampleDlg::OnApplyShadowed>(IDC_APPLY),
         CommandEntry<&SampleDlg::OnViewOne>(ID_VIEW_ONE),
         CommandEntry<&SampleDlg::OnQuit>(ID_FILE_QUIT),
+        MessageEntry<&SampleDlg::OnToolGone>(WM_TOOL_GONE),
     };
     static const MessageMap map(CDialog::GetThisMessageMap(), entries);
     return &map;

@@ -104,7 +104,11 @@ public:
 
 protected:
     void OnOK() override { DestroyWindow(); }
-    void PostNcDestroy() override { delete this; }
+    void PostNcDestroy() override
+    {
+        m_pParentWnd->SendMessage(WM_TOOL_GONE);
+        delete this;
+    }
 
 private:
     int& m_deletions;
@@ -123,12 +127,22 @@ TEST_F(FrameworkTest, OwnedWindowsGoWithTheirOwnerAndObjectsMayDeleteThemselves)
     EXPECT_EQ(deletions, 1);
     EXPECT_FALSE(platform::IsWindow(firstWindow));
 
+    EXPECT_EQ(main->log, (std::vector<std::string>{"tool gone"}));
+
     auto* second = new SelfDeletingDlg(main.get(), deletions);
     second->Create(IDD_TOOL, main.get());
     platform::Window* secondWindow = second->m_hWnd;
-    main.reset();  // The owner's object takes its window, and the owned window with it.
+    main->DestroyWindow();  // The owned window goes first, and its owner still hears from it.
     EXPECT_EQ(deletions, 2);
     EXPECT_FALSE(platform::IsWindow(secondWindow));
+    EXPECT_EQ(main->log, (std::vector<std::string>{"tool gone", "tool gone"}));
+    EXPECT_TRUE(platform::TopLevelWindows().empty());
+
+    auto* third = new SelfDeletingDlg(main.get(), deletions);
+    ASSERT_TRUE(main->Create(IDD_SAMPLE));
+    third->Create(IDD_TOOL, main.get());
+    main.reset();  // The owner's object takes its window, and the owned window with it.
+    EXPECT_EQ(deletions, 3);
     EXPECT_TRUE(platform::TopLevelWindows().empty());
 }
 
