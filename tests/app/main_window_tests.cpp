@@ -64,8 +64,10 @@ protected:
     }
     void TearDown() override
     {
-        for (Window* w : platform::TopLevelWindows())
-            platform::DestroyWindow(*w);
+        // Destroying a window also destroys and frees the windows it owns,
+        // so take whatever top-level window is left, one at a time.
+        while (!platform::TopLevelWindows().empty())
+            platform::DestroyWindow(*platform::TopLevelWindows().front());
         theApp.m_pMainWnd = nullptr;
         SetRandomClock(nullptr);
         host().Reset();
