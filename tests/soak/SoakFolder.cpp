@@ -1,0 +1,56 @@
+#include "tests/soak/SoakFolder.h"
+
+#include <stdlib.h>
+
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+
+SoakFolder::SoakFolder() : m_previous(std::filesystem::current_path())
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "wordloom-soak-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr)
+        throw std::runtime_error("cannot make a temporary folder");
+    m_path = pattern;
+    std::filesystem::current_path(m_path);
+}
+
+SoakFolder::~SoakFolder()
+{
+    std::error_code ignored;
+    std::filesystem::current_path(m_previous, ignored);
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(m_path, ignored);
+}
+
+std::map<std::string, std::string> SoakFolder::Contents(Detail detail) const
+{
+    std::map<std::string, std::string> contents;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path)) {
+        const std::string name = entry.path().lexically_relative(m_path).string();
+        if (entry.is_symlink())
+            contents[name] = "<other>";
+        else if (entry.is_directory())
+            contents[name] = "<folder>";
+        else if (entry.is_regular_file())
+            contents[name] = detail == Detail::Bytes ? ReadFile(entry.path()) : "<file>";
+        else
+            contents[name] = "<other>";
+    }
+    return contents;
+}
+
+void SoakFolder::WriteFile(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out.flush())
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+std::string SoakFolder::ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
