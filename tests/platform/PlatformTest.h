@@ -84,8 +84,9 @@ protected:
     }
     void TearDown() override
     {
-        for (platform::Window* w : platform::TopLevelWindows())
-            platform::DestroyWindow(*w);
+        // Destroying a window frees the windows it owns too: take one at a time.
+        while (!platform::TopLevelWindows().empty())
+            platform::DestroyWindow(*platform::TopLevelWindows().front());
         platform::Headless().Reset();
     }
 
