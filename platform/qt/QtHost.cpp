@@ -238,7 +238,6 @@ void QtHost::WindowCreated(Window& window)
 {
     DialogFrame* owner = window.Owner() ? FrameOf(*window.Owner()) : nullptr;
     auto* frame = new DialogFrame(*this, owner, FrameFlags(window, owner != nullptr));
-    frame->setAttribute(Qt::WA_DeleteOnClose, false);
     ClientArea& client = frame->Client();
     client.setFont(FontFor(window.Font()).font);
     window.SetPeer(frame);
