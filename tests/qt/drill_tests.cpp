@@ -7,10 +7,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -152,6 +154,8 @@ TEST_F(DrillTest, AWholeDrillThroughTheWidgets)
         EXPECT_FALSE(Control(IDC_OPTION1)->isVisible());
         EXPECT_FALSE(Control(IDC_GO)->isEnabled());
         EXPECT_EQ(frame->focusWidget(), Control(IDCANCEL)) << "the focus starts on Quit";
+        const QList<QSize> iconSizes = frame->windowIcon().availableSizes();
+        EXPECT_TRUE(iconSizes.contains(QSize(32, 32)) && iconSizes.contains(QSize(16, 16)));
 
         // Start: the preloaded list opens, with its introduction in a window of its own.
         QTest::mouseClick(Control(IDC_SAT100), Qt::LeftButton);
@@ -224,6 +228,33 @@ TEST_F(DrillTest, AWholeDrillThroughTheWidgets)
         QTest::mouseClick(Control(IDC_GO), Qt::LeftButton);
         EXPECT_EQ(warning, QStringLiteral("Sorry!|You must make a selection before checking the answer"));
         EXPECT_EQ(icon, QMessageBox::Warning);
+
+        // The system menu, from a right click on the background, ends with the
+        // About item; choosing it runs the About box, which Escape closes.
+        QStringList systemMenu;
+        QString aboutCaption;
+        QTimer::singleShot(0, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            for (QAction* action : menu->actions())
+                systemMenu.append(action->text());
+            menu->setActiveAction(menu->actions().back());
+            QTimer::singleShot(0, [&] {
+                for (platform::Window* w : platform::TopLevelWindows())
+                    if (w->Id() == static_cast<int>(IDD_ABOUT_BOX) && !w->IsDestroyed()) {
+                        aboutCaption = FrameOf(*w)->windowTitle();
+                        QTest::keyClick(FrameOf(*w), Qt::Key_Escape);
+                    }
+            });
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(2, 2), frame->Client().mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(&frame->Client(), &rightClick);
+        ASSERT_GE(systemMenu.size(), 2);
+        EXPECT_EQ(systemMenu.mid(systemMenu.size() - 2), (QStringList{QString(), QStringLiteral("&About WLOOM...")}));
+        EXPECT_EQ(aboutCaption, QStringLiteral("About Wordloom"));
+        EXPECT_TRUE(frame->Client().isEnabled()) << "the About box gave its owner back";
 
         // Escape in the main window ends the program.
         driven = true;
