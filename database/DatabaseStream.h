@@ -56,6 +56,8 @@ private:
     // text and a NUL into text, or only passing over it when text is null.
     LineRead TakeLine(char* text);
     LineRead ScanLine(char* text, std::size_t& stored);
+    // A shortcut of TakeLine for passing over the common short lines.
+    std::int64_t PassShortLines(std::int64_t count);
     bool Refill();
 
     DatabaseFile m_file;
