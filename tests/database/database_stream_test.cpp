@@ -50,7 +50,7 @@ std::vector<ModelLine> ModelLines(const std::string& bytes)
 class DatabaseStreamTest : public DatabaseTest {
 protected:
     // Reads the file through a stream and compares every read with the model,
-    // then counts its lines through a second stream.
+    // then counts its lines and skips to a few of them through fresh streams.
     void ExpectReadsLikeTheModel(const std::string& bytes)
     {
         const std::string path = WriteFile(bytes);
@@ -73,6 +73,14 @@ protected:
         const auto lines = static_cast<std::int64_t>(model.size()) -
                            (model.back().read == LineRead::NoLine ? 1 : 0);
         EXPECT_EQ(DatabaseStream(path).CountLines(), lines);
+
+        for (std::size_t n : {model.size() / 3, model.size() / 2, model.size() - 1}) {
+            DatabaseStream skipping(path);
+            skipping.SkipLines(static_cast<std::int64_t>(n));
+            DatabaseStream::LineText line;
+            EXPECT_EQ(skipping.ReadLine(line), model[n].read) << "read " << n << " after skipping";
+            EXPECT_EQ(std::string(line, model[n].text.size()), model[n].text) << "read " << n << " after skipping";
+        }
     }
 };
 

@@ -159,6 +159,20 @@ INSTANTIATE_TEST_SUITE_P(
                        },
                        Rights::Own},
         UnreadableCase{"Device", [](const auto&) { return std::string("/dev/zero"); }, Rights::Own},
+        UnreadableCase{"SymlinkLoop",
+                       [](const auto& dir) {
+                           std::filesystem::create_symlink(dir / "loop-b.txt", dir / "loop-a.txt");
+                           std::filesystem::create_symlink(dir / "loop-a.txt", dir / "loop-b.txt");
+                           return (dir / "loop-a.txt").string();
+                       },
+                       Rights::Own},
+        // Opening with the right to create would create the link's target.
+        UnreadableCase{"DanglingSymlink",
+                       [](const auto& dir) {
+                           std::filesystem::create_symlink(dir / "target.txt", dir / "link.txt");
+                           return (dir / "link.txt").string();
+                       },
+                       Rights::Own},
         UnreadableCase{"NoPermission",
                        [](const auto& dir) {
                            const std::string path = (dir / "locked.txt").string();
