@@ -79,13 +79,30 @@ std::string Visible(const std::vector<std::string>& lines, std::int64_t n)
     return line.substr(0, line.find('\0'));
 }
 
+// A text for a message, with control bytes and bytes above 0x7E as \xNN.
+std::string Printable(const std::string& text)
+{
+    std::string shown;
+    for (const unsigned char byte : text) {
+        if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
+            shown += static_cast<char>(byte);
+        } else {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", byte);
+            shown += escaped;
+        }
+    }
+    return shown;
+}
+
 void ExpectText(const char* what, std::int64_t n, const char* text, const std::string& expected)
 {
     const std::size_t length = strnlen(text, 255);
     if (length > kMaxLine)
         Fail(what, "a text of more than 254 bytes at " + std::to_string(n));
     if (expected != text)
-        Fail(what, "at " + std::to_string(n) + ": got \"" + text + "\", expected \"" + expected + "\"");
+        Fail(what, "at " + std::to_string(n) + ": got \"" + Printable(text) + "\", expected \"" +
+                       Printable(expected) + "\"");
 }
 
 void CheckLine(const std::vector<std::string>& lines, int32_t n)
