@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "tests/database/DatabaseTest.h"
+#include "tests/support/RunInChild.h"
 
 namespace {
 
@@ -27,43 +28,10 @@ struct Outcome {
     WordPair lastPair;
 };
 
-// Runs body in a child process that an alarm kills after kWatchdogSeconds,
-// so that a read that blocks or never ends fails the test instead of hanging
-// the run. The child hands its outcome back through a pipe.
+// A read that blocks or never ends fails the test instead of hanging the run.
 ::testing::AssertionResult RunGuarded(const std::function<void(Outcome&)>& body, Outcome& outcome)
 {
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return ::testing::AssertionFailure() << "pipe: " << std::strerror(errno);
-    const pid_t child = ::fork();
-    if (child < 0)
-        return ::testing::AssertionFailure() << "fork: " << std::strerror(errno);
-    if (child == 0) {
-        ::close(fds[0]);
-        ::alarm(kWatchdogSeconds);
-        Outcome result{};
-        body(result);
-        const bool written = ::write(fds[1], &result, sizeof result) == static_cast<ssize_t>(sizeof result);
-        ::_exit(written ? 0 : 1);
-    }
-    ::close(fds[1]);
-    std::size_t received = 0;
-    auto* bytes = reinterpret_cast<char*>(&outcome);
-    while (received < sizeof outcome) {
-        const ssize_t count = ::read(fds[0], bytes + received, sizeof outcome - received);
-        if (count <= 0)
-            break;
-        received += static_cast<std::size_t>(count);
-    }
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (WIFSIGNALED(status))
-        return ::testing::AssertionFailure() << "child killed by signal " << WTERMSIG(status)
-                                             << (WTERMSIG(status) == SIGALRM ? " (it hung)" : "");
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || received != sizeof outcome)
-        return ::testing::AssertionFailure() << "child did not report its outcome";
-    return ::testing::AssertionSuccess();
+    return RunInChild(kWatchdogSeconds, body, outcome);
 }
 
 // Calls every read operation on the current database.

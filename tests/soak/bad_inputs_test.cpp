@@ -28,6 +28,7 @@
 #include "quiz/QuizDlg.h"
 #include "resources/resource.h"
 #include "tests/soak/SoakFolder.h"
+#include "tests/support/RunInChild.h"
 
 namespace {
 
@@ -135,53 +136,23 @@ enum class Rights { Own, Nobody };
 
 // Runs the case in a child process that an alarm kills, so that a read that
 // blocks or never ends fails the case instead of hanging the run. With
-// Nobody the child first gives up root's rights; false when it cannot.
+// Nobody the child first gives up root's rights; skipped when it cannot.
 ::testing::AssertionResult RunGuarded(const std::string& path, Rights rights, Outcome& outcome, bool& skipped)
 {
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return ::testing::AssertionFailure() << "pipe: " << std::strerror(errno);
-    const pid_t child = ::fork();
-    if (child < 0)
-        return ::testing::AssertionFailure() << "fork: " << std::strerror(errno);
-    if (child == 0) {
-        ::close(fds[0]);
-        ::alarm(kWatchdogSeconds);
-        struct Report {
-            bool skipped;
-            Outcome outcome;
-        } report{};
-        if (rights == Rights::Nobody && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            report.skipped = true;
-        else
-            ReadAndOpen(path, report.outcome);
-        const bool written = ::write(fds[1], &report, sizeof report) == static_cast<ssize_t>(sizeof report);
-        ::_exit(written ? 0 : 1);
-    }
-    ::close(fds[1]);
-    struct {
+    struct Report {
         bool skipped;
         Outcome outcome;
     } report{};
-    std::size_t received = 0;
-    auto* bytes = reinterpret_cast<char*>(&report);
-    while (received < sizeof report) {
-        const ssize_t count = ::read(fds[0], bytes + received, sizeof report - received);
-        if (count <= 0)
-            break;
-        received += static_cast<std::size_t>(count);
-    }
-    ::close(fds[0]);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    if (WIFSIGNALED(status))
-        return ::testing::AssertionFailure() << "killed by signal " << WTERMSIG(status)
-                                             << (WTERMSIG(status) == SIGALRM ? " (it hung)" : "");
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || received != sizeof report)
-        return ::testing::AssertionFailure() << "the case did not report its outcome";
+    const std::function<void(Report&)> body = [&](Report& r) {
+        if (rights == Rights::Nobody && ::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            r.skipped = true;
+        else
+            ReadAndOpen(path, r.outcome);
+    };
+    const ::testing::AssertionResult ran = RunInChild(kWatchdogSeconds, body, report);
     outcome = report.outcome;
     skipped = report.skipped;
-    return ::testing::AssertionSuccess();
+    return ran;
 }
 
 struct BadInput {
