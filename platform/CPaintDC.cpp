@@ -1,6 +1,7 @@
 #include "platform/CPaintDC.h"
 
 #include "platform/CWnd.h"
+#include "platform/Constants.h"
 #include "platform/Host.h"
 
 CPaintDC::CPaintDC(CWnd* window)
@@ -18,5 +19,14 @@ BOOL CPaintDC::DrawIcon(int x, int y, HICON icon)
 
 int GetSystemMetrics(int index)
 {
-    return platform::CurrentHost().SystemMetric(index);
+    switch (index) {
+    case SM_CXICON:
+    case SM_CYICON:
+        return platform::IconSize;
+    case SM_CXSMICON:
+    case SM_CYSMICON:
+        return platform::SmallIconSize;
+    default:
+        return platform::CurrentHost().SystemMetric(index);
+    }
 }

@@ -128,12 +128,6 @@ int HeadlessHost::SystemMetric(int index)
         return 1024;
     case SM_CYSCREEN:
         return 768;
-    case SM_CXICON:
-    case SM_CYICON:
-        return 32;
-    case SM_CXSMICON:
-    case SM_CYSMICON:
-        return 16;
     default:
         return 0;
     }

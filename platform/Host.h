@@ -15,6 +15,10 @@
 
 namespace platform {
 
+// Icons are drawn at these sizes on every host: the icon resources hold them.
+constexpr int IconSize = 32;
+constexpr int SmallIconSize = 16;
+
 struct BaseUnits {
     int x = 6;
     int y = 13;
@@ -63,6 +67,7 @@ public:
     virtual std::optional<std::string> ShowFileDialog(Window* owner, const FileDialogRequest& request) = 0;
 
     virtual BaseUnits DialogBaseUnits(const FontSpec& font) = 0;
+    // Metrics of the screen (SM_CXSCREEN, SM_CYSCREEN); the icon sizes are the model's own.
     virtual int SystemMetric(int index) = 0;
     // The part of the screen that windows may cover, in pixels.
     virtual RECT WorkArea() = 0;

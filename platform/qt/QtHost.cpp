@@ -278,7 +278,7 @@ QWidget* QtHost::CreateControl(Window& control, ClientArea& client)
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (IsImageStatic(control)) {
             const QPixmap image = (style & SS_TYPEMASK) == SS_ICON
-                                      ? IconPixmap(FindIcon(control.ImageId()), SystemMetric(SM_CXICON))
+                                      ? IconPixmap(FindIcon(control.ImageId()), IconSize)
                                       : (FindBitmap(control.ImageId()) ? PixmapFrom(FindBitmap(control.ImageId())->image)
                                                                        : QPixmap());
             label->setPixmap(image);
@@ -890,12 +890,6 @@ int QtHost::SystemMetric(int index)
         return screen ? screen->geometry().width() : 0;
     case SM_CYSCREEN:
         return screen ? screen->geometry().height() : 0;
-    case SM_CXICON:
-    case SM_CYICON:
-        return 32;
-    case SM_CXSMICON:
-    case SM_CYSMICON:
-        return 16;
     default:
         return 0;
     }
@@ -912,7 +906,7 @@ void QtHost::DrawIcon(Window& window, int x, int y, HICON icon)
 {
     // Icons are drawn only as part of painting the window they belong to.
     if (m_painter && m_paintedDialog == &window.TopLevel())
-        m_painter->drawPixmap(x, y, IconPixmap(icon, SystemMetric(SM_CXICON)));
+        m_painter->drawPixmap(x, y, IconPixmap(icon, IconSize));
 }
 
 void QtHost::Beep()
