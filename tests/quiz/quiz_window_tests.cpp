@@ -29,16 +29,23 @@ Question ExpectedQuestion(const std::string& path, uint32_t seed)
 std::string W(int k) { return "w" + std::to_string(k); }
 std::string M(int k) { return "m" + std::to_string(k); }
 
-using QuizWindowTest = QuizTest;
+class QuizWindowTest : public QuizTest {
+protected:
+    // The caption, texts and buttons of the closed state.
+    void ExpectClosedTexts()
+    {
+        EXPECT_EQ(Caption(), "Wordloom 1.0");
+        EXPECT_EQ(Text(IDC_QUESTION), ClosedQuestion);
+        EXPECT_EQ(Text(IDC_RESULT), "Don't know.");
+        EXPECT_EQ(Text(IDC_ANSWER), "");
+        EXPECT_FALSE(Enabled(IDC_GO));
+        EXPECT_FALSE(Enabled(IDC_NEXT));
+    }
+};
 
 TEST_F(QuizWindowTest, StartsClosedWithWordToMeaningMarked)
 {
-    EXPECT_EQ(Caption(), "Wordloom 1.0");
-    EXPECT_EQ(Text(IDC_QUESTION), ClosedQuestion);
-    EXPECT_EQ(Text(IDC_RESULT), "Don't know.");
-    EXPECT_EQ(Text(IDC_ANSWER), "");
-    EXPECT_FALSE(Enabled(IDC_GO));
-    EXPECT_FALSE(Enabled(IDC_NEXT));
+    ExpectClosedTexts();
     for (int id = IDC_OPTION1; id <= IDC_OPTION5; ++id)
         EXPECT_FALSE(Visible(id)) << id;
     EXPECT_EQ(MenuState(ID_FILE_OPEN_DATABASE), MF_ENABLED);
@@ -127,12 +134,7 @@ TEST_F(QuizWindowTest, ClosingResetsTheWindowAndOpeningAgainAsksAfresh)
     Command(IDC_GO);
 
     Command(ID_FILE_CLOSE_DATABASE);
-    EXPECT_EQ(Caption(), "Wordloom 1.0");
-    EXPECT_EQ(Text(IDC_QUESTION), ClosedQuestion);
-    EXPECT_EQ(Text(IDC_RESULT), "Don't know.");
-    EXPECT_EQ(Text(IDC_ANSWER), "");
-    EXPECT_FALSE(Enabled(IDC_GO));
-    EXPECT_FALSE(Enabled(IDC_NEXT));
+    ExpectClosedTexts();
     EXPECT_EQ(MenuState(ID_FILE_OPEN_DATABASE), MF_ENABLED);
     EXPECT_EQ(MenuState(ID_FILE_CLOSE_DATABASE), MF_GRAYED);
     for (int id = IDC_OPTION1; id <= IDC_OPTION5; ++id)
