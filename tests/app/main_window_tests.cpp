@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <random>
 #include <set>
 #include <string>
 
@@ -21,6 +20,7 @@
 #include "platform/Window.h"
 #include "quiz/QuizDlg.h"
 #include "resources/resource.h"
+#include "tests/support/TemporaryCurrentFolder.h"
 
 namespace {
 
@@ -50,11 +50,6 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::random_device seed;
-        folder = std::filesystem::temp_directory_path() / ("wordloom-app-" + std::to_string(seed()));
-        std::filesystem::create_directories(folder);
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(folder);
         WriteDatabase(folder / "SAT100.TXT", "SAT words", 30);
         WriteDatabase(folder / "GRE.TXT", "GRE words", 40);
         DatabasePath.clear();
@@ -71,8 +66,6 @@ protected:
         theApp.m_pMainWnd = nullptr;
         SetRandomClock(nullptr);
         host().Reset();
-        std::filesystem::current_path(previous);
-        std::filesystem::remove_all(folder);
     }
 
     // The main window, modeless, as the application's main window.
@@ -93,8 +86,8 @@ protected:
     }
     platform::HeadlessHost& host() { return platform::Headless(); }
 
-    std::filesystem::path folder;
-    std::filesystem::path previous;
+    TemporaryCurrentFolder workFolder{"wordloom-app"};
+    const std::filesystem::path& folder = workFolder.Path();
     CQuizDlg dlg;
 };
 

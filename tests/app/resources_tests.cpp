@@ -1,4 +1,4 @@
-// The program's resources against their specification: every control of the
+// The program's resources as the program needs them: every control of the
 // three dialog templates, the menu, the strings, the images and the version.
 
 #include <gtest/gtest.h>

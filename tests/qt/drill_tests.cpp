@@ -36,6 +36,8 @@
 #include "platform/qt/QtHost.h"
 #include "quiz/QuizDlg.h"
 #include "resources/resource.h"
+#include "tests/qt/ShownTopLevel.h"
+#include "tests/support/TemporaryCurrentFolder.h"
 
 namespace {
 
@@ -84,32 +86,13 @@ QString OptionText(int slot)
     return Control<QAbstractButton>(IDC_OPTION1 + slot - 1)->text().replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
-template <typename Widget>
-Widget* ShownTopLevel()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* found = qobject_cast<Widget*>(w); found && found->isVisible())
-            return found;
-    return nullptr;
-}
-
 class DrillTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_previous = fs::current_path();
-        m_dir = fs::temp_directory_path() / ("wordloom-drill-" + std::to_string(::getpid()));
-        fs::create_directories(m_dir);
         fs::copy_file(fs::path(WORDLOOM_DATA_DIR) / "SAT100.TXT", m_dir / "SAT100.TXT",
                       fs::copy_options::overwrite_existing);
-        fs::current_path(m_dir);
     }
-    void TearDown() override
-    {
-        fs::current_path(m_previous);
-        fs::remove_all(m_dir);
-    }
-
     // Runs the program with `drive` acting inside its main loop, as the
     // learner would; a watchdog ends a run that hangs.
     int RunProgram(const std::function<void()>& drive)
@@ -132,8 +115,8 @@ protected:
         return status;
     }
 
-    fs::path m_previous;
-    fs::path m_dir;
+    TemporaryCurrentFolder m_folder{"wordloom-drill"};
+    const fs::path& m_dir = m_folder.Path();
 };
 
 TEST_F(DrillTest, AWholeDrillThroughTheWidgets)

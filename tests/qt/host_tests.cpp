@@ -32,6 +32,7 @@
 #include "platform/qt/FileFilters.h"
 #include "platform/qt/QtHost.h"
 #include "platform/qt/QtText.h"
+#include "tests/qt/ShownTopLevel.h"
 
 using namespace host_ids;
 
@@ -93,14 +94,6 @@ QRect Pixels(int x, int y, int cx, int cy)
     const int left = MulDiv(x, u.x, 4);
     const int top = MulDiv(y, u.y, 8);
     return QRect(QPoint(left, top), QPoint(MulDiv(x + cx, u.x, 4) - 1, MulDiv(y + cy, u.y, 8) - 1));
-}
-
-QMessageBox* ShownMessageBox()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible())
-            return box;
-    return nullptr;
 }
 
 class HostTest : public ::testing::Test {
@@ -447,7 +440,7 @@ TEST_F(HostTest, AMessageBoxWarnsAndBlocksOnlyItsOwner)
         bool toolUsable = false;
     } seen;
     QTimer::singleShot(0, [&] {
-        QMessageBox* box = ShownMessageBox();
+        QMessageBox* box = ShownTopLevel<QMessageBox>();
         if (!box)
             return;
         seen.shown = true;

@@ -1,7 +1,6 @@
 #include "QuizTest.h"
 
 #include <fstream>
-#include <random>
 
 namespace quiz_test {
 
@@ -31,11 +30,6 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes)
 
 void QuizTest::SetUp()
 {
-    std::random_device seed;
-    folder = std::filesystem::temp_directory_path() / ("wordloom-quiz-" + std::to_string(seed()));
-    std::filesystem::create_directories(folder);
-    previousFolder = std::filesystem::current_path();
-    std::filesystem::current_path(folder);
     DatabasePath.clear();
     g_clock = 1000;
     SetRandomClock(&FixedClock);
@@ -49,8 +43,6 @@ void QuizTest::TearDown()
     EXPECT_TRUE(platform::TopLevelWindows().empty()) << "the main window takes its information windows with it";
     SetRandomClock(nullptr);
     platform::Headless().Reset();
-    std::filesystem::current_path(previousFolder);
-    std::filesystem::remove_all(folder);
 }
 
 std::string QuizTest::Database(const std::string& name, const std::string& title, int pairs)

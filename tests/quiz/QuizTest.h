@@ -20,6 +20,7 @@
 #include "platform/Window.h"
 #include "quiz/QuizDlg.h"
 #include "resources/resource.h"
+#include "tests/support/TemporaryCurrentFolder.h"
 
 namespace quiz_test {
 
@@ -59,8 +60,8 @@ protected:
     std::vector<platform::Window*> InfoWindows() const;
     platform::HeadlessHost& host() { return platform::Headless(); }
 
-    std::filesystem::path folder;
-    std::filesystem::path previousFolder;
+    TemporaryCurrentFolder workFolder{"wordloom-quiz"};
+    const std::filesystem::path& folder = workFolder.Path();
     CQuizDlg dlg;
 };
 

@@ -1,34 +1,14 @@
 #include "tests/soak/SoakFolder.h"
 
-#include <stdlib.h>
-
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
-SoakFolder::SoakFolder() : m_previous(std::filesystem::current_path())
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "wordloom-soak-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr)
-        throw std::runtime_error("cannot make a temporary folder");
-    m_path = pattern;
-    std::filesystem::current_path(m_path);
-}
-
-SoakFolder::~SoakFolder()
-{
-    std::error_code ignored;
-    std::filesystem::current_path(m_previous, ignored);
-    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(m_path, ignored);
-}
-
 std::map<std::string, std::string> SoakFolder::Contents(Detail detail) const
 {
     std::map<std::string, std::string> contents;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(m_path)) {
-        const std::string name = entry.path().lexically_relative(m_path).string();
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(Path())) {
+        const std::string name = entry.path().lexically_relative(Path()).string();
         if (entry.is_symlink())
             contents[name] = "<other>";
         else if (entry.is_directory())

@@ -7,15 +7,16 @@
 #include <map>
 #include <string>
 
+#include "tests/support/TemporaryCurrentFolder.h"
+
 class SoakFolder {
 public:
-    SoakFolder();
-    ~SoakFolder();
+    SoakFolder() = default;
 
     SoakFolder(const SoakFolder&) = delete;
     SoakFolder& operator=(const SoakFolder&) = delete;
 
-    const std::filesystem::path& Path() const { return m_path; }
+    const std::filesystem::path& Path() const { return m_folder.Path(); }
 
     enum class Detail { Names, Bytes };
 
@@ -28,6 +29,5 @@ public:
     static std::string ReadFile(const std::filesystem::path& path);
 
 private:
-    std::filesystem::path m_path;
-    std::filesystem::path m_previous;
+    TemporaryCurrentFolder m_folder{"wordloom-soak"};
 };
